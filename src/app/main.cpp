@@ -1,0 +1,32 @@
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Qt aborts with a long diagnostic when no display can be reached; say it plainly instead.
+bool displayAvailable()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform && std::strncmp(platform, "xcb", 3) != 0 && std::strncmp(platform, "wayland", 7) != 0)
+        return true;
+    const char* x = std::getenv("DISPLAY");
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (w && *w);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!displayAvailable()) {
+        std::fprintf(stderr,
+                     "tolvane: no display found (DISPLAY is not set); run it under Xvfb: "
+                     "xvfb-run -a scripts/run.sh\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    return app.exec();
+}
