@@ -125,7 +125,7 @@ private:
     Origin BoundingBoxOrigin(int width) const;
     // Sums the element widths, decoding (and so validating) every character.
     int PatternWidth(const std::string& data) const;
-    int ValueLineX(int symbolWidth, int textWidth, bool pageCanvas) const;
+    int ValueLineX(int symbolWidth, int textWidth) const;
     std::string Code_UPC_E(bool numberSystem1);
 
     int fHeight = 0;
