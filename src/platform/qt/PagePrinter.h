@@ -1,0 +1,24 @@
+#pragma once
+// Sends the pages of the preview's page model to a printer of the system's printer service
+// (CUPS) or to a PDF file: every page at the paper size it was rendered with, portrait,
+// millimetre exact, at the device's own resolution.
+#include <stdexcept>
+#include <string>
+
+#include "platform/PageModel.h"
+
+// A printer that cannot be opened or a job the printer service refused. The message is
+// meant for the user (active code page).
+class EPrinterError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One job holding every page of the model, on the printer of that name (active code page),
+// or on the system's default printer when the name is empty. Fails with EPrinterError when
+// the printer is unknown, the printer service is unreachable or the job is refused.
+void printPages(const TGmPageModel& model, const std::string& printerName, const std::string& jobName = "Tolvane");
+
+// Every page of the model into one PDF file (replaced when it exists). Fails with
+// EPrinterError when the file cannot be written.
+void writePagesPdf(const TGmPageModel& model, const std::string& path);
