@@ -1,7 +1,6 @@
 // The setting wizard window driven offscreen: its controls, paper picks, the miniature
 // grid and the two steps.
-#include "labels/TSettingWizardForm.h"
-#include "ui_SettingWizardForm.h"
+#include "WizardTestSupport.h"
 
 #include "platform/Convert.h"
 
@@ -12,19 +11,11 @@
 
 namespace {
 
+using wizardtest::pickPaper;
+
 QString silver() { return QColor(0xC0, 0xC0, 0xC0).name(); }
 
 QString baseColour(const QLineEdit* edit) { return edit->palette().color(QPalette::Base).name(); }
-
-// What a user's pick in the paper list does (a programmatic selection runs no handler).
-void pickPaper(TSettingWizardForm& wizard, const QString& entry)
-{
-    QComboBox* list = wizard.controls().pageSize;
-    const int index = list->findText(entry);
-    ASSERT_GE(index, 0) << entry.toStdString();
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
 
 std::string errorOfNext(TSettingWizardForm& wizard)
 {
