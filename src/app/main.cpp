@@ -1,4 +1,7 @@
-#include <QApplication>
+#include "app/TApplication.h"
+#include "app/TMainForm.h"
+#include "platform/qt/ErrorReport.h"
+#include "platform/qt/FontSubstitutions.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +30,16 @@ int main(int argc, char** argv)
                      "xvfb-run -a scripts/run.sh\n");
         return 1;
     }
-    QApplication app(argc, argv);
-    return app.exec();
+    TApplication app(argc, argv);
+    registerFontSubstitutions();
+    try {
+        TMainForm mainForm;
+        MainForm = &mainForm;
+        QObject::connect(&mainForm, &TMainForm::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+        mainForm.showMaximized();
+        app.exec();
+    } catch (...) {
+        showErrorReport(exceptionText(std::current_exception()));
+    }
+    return 0;
 }
