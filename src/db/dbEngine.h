@@ -128,18 +128,35 @@ template <class T> dbTableDescriptor& dbDescriptorOf();
 
 enum dbAccessType { dbReadOnly = 0, dbAllAccess = 1 };
 
+// Classes of the engine's run-time errors (carried as dbException's code).
+enum dbErrorClass {
+    dbNoError = 0,
+    dbQueryError,
+    dbArithmeticError,
+    dbIndexOutOfRangeError,
+    dbDatabaseOpenError,
+    dbFileError,
+    dbOutOfMemoryError,
+    dbDeadlock,
+    dbNullReferenceError,
+    dbLockRevoked,
+    dbReadOnlyDatabase,
+};
+
 class dbCursorBase;
 
 class dbDatabase {
 public:
     dbDatabase(dbAccessType type, std::size_t initSize, std::size_t extensionQuantum,
                std::size_t initIndexSize, int nThreads);
+    // Run-time errors come here: the reason goes to stderr, then dbException is raised.
+    virtual void handleError(dbErrorClass error, const char* msg = nullptr, int arg = 0);
     virtual ~dbDatabase();
     dbDatabase(const dbDatabase&) = delete;
     dbDatabase& operator=(const dbDatabase&) = delete;
 
-    // Opens (creating when missing) the file; the name keys the count of processes that
-    // have it open. Creates missing tables and converts changed ones. False on failure
+    // Opens (creating when missing) the file; the file's absolute path keys the count of
+    // processes that have it open. Creates missing tables and converts changed ones. False on failure
     // (the reason goes to stderr). waitLockTimeout -1 waits without limit.
     virtual bool open(const char* name, const char* fileName = nullptr, long waitLockTimeout = -1,
                       unsigned commitDelay = 0);
@@ -152,8 +169,8 @@ public:
     // tables holding records.
     void setConfirmDeleteColumns(bool confirm);
 
-    // How many opens of this database name are counted by processes alive now
-    // (this one included); meaningful after a successful open.
+    // How many opens of this database file are held by processes alive now (this one
+    // included); meaningful after a successful open. A killed process stops counting.
     int getUserCount() const;
 
     // Insert of a record of a declared table; returns its identifier.
