@@ -84,6 +84,16 @@ struct SinCos {
 
 SinCos angleOf(double degrees)
 {
+    // Quarter turns are exact, so an upright or turned symbol's box is not off by rounding noise.
+    const double quarters = degrees / 90.0;
+    if (quarters == std::floor(quarters) && std::isfinite(quarters)) {
+        switch (static_cast<long long>(std::fmod(quarters, 4.0) + 4.0) % 4) {
+        case 0: return {0.0, 1.0};
+        case 1: return {1.0, 0.0};
+        case 2: return {0.0, -1.0};
+        default: return {-1.0, 0.0};
+        }
+    }
     const double a = degrees * std::numbers::pi / 180.0;
     return {std::sin(a), std::cos(a)};
 }
