@@ -35,6 +35,12 @@ void replay(QPagedPaintDevice& device, QPainter& painter, const TGmPageModel& mo
     }
 }
 
+PrintJobSink& jobSink()
+{
+    static PrintJobSink sink;
+    return sink;
+}
+
 std::string describe(const std::string& printerName)
 {
     return printerName.empty() ? codepage::msg("預設印表機") : printerName;
@@ -80,4 +86,17 @@ void writePagesPdf(const TGmPageModel& model, const std::string& path)
     replay(writer, painter, model, writer.resolution());
     if (!painter.end())
         throw EPrinterError(codepage::msg("無法寫入檔案: ") + path);
+}
+
+void setPrintJobSink(PrintJobSink sink)
+{
+    jobSink() = std::move(sink);
+}
+
+void submitPrintJob(const TGmPageModel& model, const std::string& printerName)
+{
+    if (jobSink())
+        jobSink()(model, printerName);
+    else
+        printPages(model, printerName);
 }

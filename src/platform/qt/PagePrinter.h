@@ -2,6 +2,7 @@
 // Sends the pages of the preview's page model to a printer of the system's printer service
 // (CUPS) or to a PDF file: every page at the paper size it was rendered with, portrait,
 // millimetre exact, at the device's own resolution.
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -22,3 +23,10 @@ void printPages(const TGmPageModel& model, const std::string& printerName, const
 // Every page of the model into one PDF file (replaced when it exists). Fails with
 // EPrinterError when the file cannot be written.
 void writePagesPdf(const TGmPageModel& model, const std::string& path);
+
+// Where print jobs go: printPages by default. Tests put a recorder in its place; an empty
+// function goes back to the printer service.
+using PrintJobSink = std::function<void(const TGmPageModel& model, const std::string& printerName)>;
+void setPrintJobSink(PrintJobSink sink);
+// Sends one job through the current sink.
+void submitPrintJob(const TGmPageModel& model, const std::string& printerName);
