@@ -45,14 +45,3 @@ int TGmValue::GetAsGmUnits() const
 {
     return static_cast<int>(std::lround(AsUnit(gmUnits)));
 }
-
-int TFont::Size() const
-{
-    // The font dialog's points at 96 pixels per inch: -11 px is 8 pt.
-    return static_cast<int>(std::lround(-Height * 72.0 / 96.0));
-}
-
-void TFont::SetSize(int points)
-{
-    Height = -static_cast<int>(std::lround(points * 96.0 / 72.0));
-}

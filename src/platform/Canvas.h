@@ -12,9 +12,8 @@ using TColor = std::uint32_t;
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
 
-// Font weights as the platform counts them.
+// Font weights as the platform counts them (1..1000; 700 is bold).
 constexpr int fwNormal = 400;
-constexpr int fwBold = 700;
 
 // A font description as the platform's logical font holds it.
 struct TFont {
@@ -28,11 +27,6 @@ struct TFont {
     bool StrikeOut = false;
     std::uint8_t Charset = 1;      // DEFAULT_CHARSET
     TColor Color = clBlack;
-
-    bool Bold() const { return Weight >= 600; }
-    // Point size at the 96-per-inch screen, as the font dialog shows it.
-    int Size() const;
-    void SetSize(int points);
 
     auto operator<=>(const TFont&) const = default;
 };

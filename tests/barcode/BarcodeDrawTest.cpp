@@ -5,6 +5,7 @@
 #include <QImage>
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 
 #include "TestSupport.h"
 #include "barcode/Barcode.h"
@@ -382,5 +383,51 @@ TEST(BarcodeDraw, RenderedSymbolsDecodeWithZbar)
         s.SetAngle(c.angle);
         EXPECT_EQ(renderAndDecode(s, c.zbarOptions, 10 * c.modul), c.decoded)
             << s.GetTypText() << " " << c.text << " at " << c.angle;
+    }
+}
+
+TEST(BarcodeDraw, AddOnsBesideAMainSymbolDecodeWithZbar)
+{
+    SKIP_WITHOUT_ZBAR();
+    const struct {
+        TBarcodeType typ;
+        std::string addOn;
+        std::string zbarOptions;
+    } cases[] = {
+        {bcCodeUPC_Supp2, "12", "-Sean2.enable"},
+        {bcCodeUPC_Supp2, "87", "-Sean2.enable"},
+        {bcCodeUPC_Supp5, "52495", "-Sean5.enable"},
+        {bcCodeUPC_Supp5, "90000", "-Sean5.enable"},
+    };
+    const int modul = 2, margin = 20 * modul, gap = 9 * modul, height = 60 * modul;
+    for (const auto& c : cases) {
+        TBarcodeSymbol main = ean13("4006381333931");
+        main.SetModul(modul);
+        main.SetHeight(height);
+        main.SetLeft(margin);
+        main.SetTop(margin);
+        TBarcodeSymbol addOn;
+        addOn.SetTyp(c.typ);
+        addOn.SetText(c.addOn);
+        addOn.SetModul(modul);
+        addOn.SetHeight(height);
+        addOn.SetLeft(margin + main.GetWidth() + gap);
+        addOn.SetTop(margin);
+
+        QImage image(addOn.Left() + addOn.GetWidth() + margin, height + 2 * margin, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        TImageCanvas canvas(image);
+        main.DrawBarcode(canvas);
+        addOn.DrawBarcode(canvas);
+        testsupport::TempDir dir;
+        const std::string png = dir.file("addon.png");
+        ASSERT_TRUE(image.save(QString::fromStdString(png)));
+        const auto run = testsupport::runCommand("zbarimg -q --raw --nodbus " + c.zbarOptions + " " + png);
+        // zbar reports the add-on joined to the main value or as a line of its own.
+        std::istringstream lines(run.output);
+        bool found = false;
+        for (std::string line; std::getline(lines, line);)
+            found = found || line == c.addOn || line == "4006381333931" + c.addOn;
+        EXPECT_TRUE(found) << c.addOn << ": " << run.output;
     }
 }
