@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "LinearOracle.h"
+#include "barcode/Barcode.h"
 #include "barcode/LinearEncoders.h"
 
 using namespace linear_oracle;
@@ -148,6 +149,22 @@ TEST(LinearCode128, Ean128CheckDigitIsAddedOnceHoweverOftenEncoded)
     SKIP_WITHOUT_ZINT();
     EXPECT_EQ(modules(encode("9012345", bcCodeEAN128C, true), 2.0),
               zintModules("-b GS1_128 --gs1nocheck", "[90]123450"));
+}
+
+TEST(LinearCode128, Ean128ComponentKeepsItsWidthAndTextAcrossEncodings)
+{
+    TBarcodeSymbol symbol;
+    symbol.SetTyp(bcCodeEAN128B);
+    symbol.SetText("4711");
+    symbol.SetCheckSum(true);
+    const int width = symbol.GetWidth();
+    const std::string pattern = symbol.MakeData();
+    for (int again = 0; again < 3; ++again) {
+        EXPECT_EQ(symbol.GetWidth(), width);
+        EXPECT_EQ(symbol.MakeData(), pattern);
+    }
+    EXPECT_EQ(symbol.Text(), "4711");
+    EXPECT_EQ(pattern, encode("47111", bcCodeEAN128B));
 }
 
 TEST(LinearCode128, Ean128WithoutCheckMethodAddsNoDigit)
