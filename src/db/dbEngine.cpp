@@ -40,8 +40,9 @@ dbTableDescriptor::dbTableDescriptor(const char* name, std::vector<dbFieldDescri
 
 std::vector<dbTableDescriptor*>& dbTableDescriptor::registry()
 {
-    static std::vector<dbTableDescriptor*> tables;
-    return tables;
+    // Never destroyed, like the descriptors in it: a global database outlives them at exit.
+    static auto* tables = new std::vector<dbTableDescriptor*>;
+    return *tables;
 }
 
 // ---- engine internals ----------------------------------------------------------------

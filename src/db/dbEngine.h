@@ -115,7 +115,8 @@ template <class T> dbTableDescriptor& dbDescriptorOf();
 #define DB_TABLE(T, ...)                                                                      \
     template <> dbTableDescriptor& dbDescriptorOf<T>()                                       \
     {                                                                                         \
-        static dbTableDescriptor descriptor(                                                  \
+        /* never destroyed: the global database may outlive it at exit */                    \
+        static dbTableDescriptor& descriptor = *new dbTableDescriptor(                        \
             #T, {__VA_ARGS__},                                                                \
             {sizeof(T), []() -> void* { return new T(); },                                    \
              [](void* p) { delete static_cast<T*>(p); },                                      \
