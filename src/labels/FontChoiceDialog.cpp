@@ -22,6 +22,7 @@ FontChoiceDialog::FontChoiceDialog(const ControlFont& current, QWidget* parent)
     fonts_->setOption(QFontDialog::DontUseNativeDialog);
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setCurrentFont(start);
+    shown_ = fonts_->currentFont();
 
     auto* colorRow = new QHBoxLayout;
     colorRow->addWidget(new QLabel(QString::fromUtf8("色彩:"), this));
@@ -58,8 +59,24 @@ void FontChoiceDialog::pickColor()
 
 ControlFont FontChoiceDialog::chosen() const
 {
+    // Qt's dialog shows a Windows face it only knows through a substitute as some other
+    // family, and may drop styles that family lacks. Only what the user changed is taken,
+    // so accepting untouched keeps the stored description as it was.
+    const QFont now = fonts_->currentFont();
+    const LogFont picked = fromQFont(now, base_.font);
     ControlFont out = base_;
-    out.font = fromQFont(fonts_->currentFont(), base_.font);
+    if (now.family() != shown_.family())
+        out.font.faceName = picked.faceName;
+    if (now.pointSizeF() != shown_.pointSizeF())
+        out.font.height = picked.height;
+    if (now.weight() != shown_.weight())
+        out.font.weight = picked.weight;
+    if (now.italic() != shown_.italic())
+        out.font.italic = picked.italic;
+    if (now.underline() != shown_.underline())
+        out.font.underline = picked.underline;
+    if (now.strikeOut() != shown_.strikeOut())
+        out.font.strikeOut = picked.strikeOut;
     out.color = color_;
     return out;
 }

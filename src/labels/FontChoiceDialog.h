@@ -4,6 +4,7 @@
 #include "labels/TBarcode5Form.h"
 
 #include <QDialog>
+#include <QFont>
 #include <optional>
 
 class QFontDialog;
@@ -24,6 +25,7 @@ private:
     void pickColor();
 
     ControlFont base_;
+    QFont shown_; // the dialog's font before the user touched it
     std::int32_t color_;
     QFontDialog* fonts_;
     QPushButton* colorButton_;

@@ -9,11 +9,13 @@
 #include "labels/TBarcode5Form.h"
 #include "platform/CodePage.h"
 #include "platform/Convert.h"
+#include "platform/qt/FontSubstitutions.h"
 #include "platform/qt/Printers.h"
 #include "platform/qt/QtText.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <filesystem>
@@ -443,9 +445,13 @@ TEST_F(LabelWindowTest, FontButtonsChangeTheControlsFontAndTheBarcodeText)
 
 TEST(FontChoiceDialog, AcceptingWithoutChangesGivesBackTheSameDescription)
 {
-    for (int height : {-11, -13, -16}) {
+    registerFontSubstitutions();
+    // Windows faces that only exist here through substitutes must keep their stored names.
+    const char* faces[] = {"DejaVu Sans", "細明體", "Arial", "NoSuchFace"};
+    for (int height : {-11, -13, -16})
+    for (const char* faceName : faces) {
         ControlFont current;
-        current.font.faceName = "DejaVu Sans";
+        current.font.faceName = codepage::fromUtf8(faceName);
         current.font.height = height;
         current.font.weight = 700;
         current.font.italic = 1;
@@ -453,8 +459,28 @@ TEST(FontChoiceDialog, AcceptingWithoutChangesGivesBackTheSameDescription)
         current.font.charSet = 136;
         current.color = wincolor::rgb(1, 2, 3);
         FontChoiceDialog dialog(current);
-        EXPECT_EQ(dialog.chosen(), current) << height;
+        EXPECT_EQ(dialog.chosen(), current) << height << " " << faceName;
     }
+
+    // What the user changes in the dialog is taken; the rest stays.
+    ControlFont current;
+    current.font.faceName = codepage::fromUtf8("細明體");
+    current.font.height = -11;
+    current.font.underline = 1;
+    current.font.charSet = 136;
+    FontChoiceDialog dialog(current);
+    auto* qtDialog = dialog.findChild<QFontDialog*>();
+    ASSERT_NE(qtDialog, nullptr);
+    QFont picked(QStringLiteral("DejaVu Serif"));
+    picked.setPointSize(12);
+    picked.setBold(true);
+    qtDialog->setCurrentFont(picked);
+    const ControlFont chosen = dialog.chosen();
+    EXPECT_EQ(chosen.font.faceName, "DejaVu Serif");
+    EXPECT_EQ(chosen.font.height, -16); // 12 pt at 96 dpi
+    EXPECT_EQ(chosen.font.weight, 700);
+    EXPECT_EQ(chosen.font.charSet, 136);
+    EXPECT_EQ(chosen.color, current.color);
 }
 
 TEST_F(LabelWindowTest, CheckBoxesDriveTheBarcodesTextLine)
