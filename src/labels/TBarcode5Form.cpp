@@ -12,6 +12,7 @@
 #include "platform/qt/QtText.h"
 #include "platform/qt/Shell.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -181,7 +182,9 @@ void TBarcode5Form::codeChange()
         return;
     if (allDigits(fromQString(ui.barcode->text())))
         return;
-    QMessageBox::information(this, windowTitle(), QString::fromUtf8("條碼的首字串必須是數字."), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                    QString::fromUtf8("條碼的首字串必須是數字."), QMessageBox::Ok, this);
+    box.exec();
     ui.barcode->clear();
     ui.barcode->setFocus();
 }
