@@ -7,7 +7,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "barcode/Barcode.h"
 #include "platform/PageModel.h"
 #include "platform/qt/ImageCanvas.h"
