@@ -2,7 +2,9 @@
 // dbException, and the transaction boundaries are the commits.
 #include "DbFixture.h"
 
+#include <chrono>
 #include <sqlite3.h>
+#include <thread>
 
 namespace {
 
@@ -136,4 +138,44 @@ TEST_F(DbTest, ChangesReachTheFileOnlyAtCommit)
     EXPECT_STREQ(walk->barcode, "C");   // next at the end stays on the last record
     db_->commit();
     EXPECT_EQ(committedRows(file), 2);
+}
+
+TEST(DbLocking, WritersWaitForAnotherConnectionsLock)
+{
+    testsupport::TempDir dir;
+    testsupport::ScopedCurrentDir cwd(dir.path());
+    const std::string file = dir.file("Tolvane.mem");
+    for (long timeout : {-1L, 100L}) {
+        quarnDatabase db(dbAllAccess, 1048576, 4194304, 65536, 1);
+        ASSERT_TRUE(db.open("Tolvane", nullptr, timeout));
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; INSERT INTO Record (barcode) VALUES ('other')", nullptr,
+                               nullptr, nullptr),
+                  SQLITE_OK);
+        std::thread holder([other] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(600));
+            sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        });
+        Record r;
+        r.barcode = "mine";
+        if (timeout < 0) {
+            // Waits without limit until the other connection commits.
+            EXPECT_NO_THROW(insert(r));
+            db.commit();
+            dbCursor<Record> c;
+            EXPECT_EQ(c.select(), 2);
+            db.commit();
+        } else {
+            try {
+                insert(r);
+                ADD_FAILURE() << "no lock timeout";
+            } catch (const dbException& e) {
+                EXPECT_EQ(e.getErrCode(), dbDeadlock);
+            }
+            db.commit();
+        }
+        holder.join();
+        sqlite3_close(other);
+    }
 }
