@@ -16,6 +16,24 @@ Probe& currentProbe()
 
 constexpr unsigned long kFuse = 0x65735546;
 
+// The mount table writes space, tab, newline and backslash as octal escapes.
+std::string unescapeMountField(const std::string& field)
+{
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            const char* d = field.data() + i + 1;
+            if (d[0] >= '0' && d[0] <= '3' && d[1] >= '0' && d[1] <= '7' && d[2] >= '0' && d[2] <= '7') {
+                out += static_cast<char>((d[0] - '0') * 64 + (d[1] - '0') * 8 + (d[2] - '0'));
+                i += 3;
+                continue;
+            }
+        }
+        out += field[i];
+    }
+    return out;
+}
+
 // The type of the mount that holds the folder, from /proc/self/mountinfo (longest prefix).
 std::string mountTypeOf(const std::string& folder)
 {
@@ -25,6 +43,7 @@ std::string mountTypeOf(const std::string& folder)
         std::istringstream fields(line);
         std::string id, parent, dev, root, mountPoint, word;
         fields >> id >> parent >> dev >> root >> mountPoint;
+        mountPoint = unescapeMountField(mountPoint);
         while (fields >> word && word != "-") {
         }
         std::string type;
