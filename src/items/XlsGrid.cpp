@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstdio>
 
-void putRowsInGrid(const std::vector<std::vector<std::string>>& rows, StringGrid& grid)
+void putRowsInGrid(std::vector<std::vector<std::string>> rows, StringGrid& grid)
 {
     std::size_t usedRows = 0, usedCols = 0;
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -25,7 +25,34 @@ void putRowsInGrid(const std::vector<std::vector<std::string>>& rows, StringGrid
     grid.setRowCount(static_cast<int>(usedRows));
     for (std::size_t r = 0; r < usedRows; ++r)
         for (std::size_t c = 0; c < rows[r].size() && c < usedCols; ++c)
-            grid.setCell(static_cast<int>(c) + 1, static_cast<int>(r), rows[r][c]);
+            grid.setCell(static_cast<int>(c) + 1, static_cast<int>(r), std::move(rows[r][c]));
+}
+
+void cellsFromUtf8(std::vector<std::vector<std::string>>& rows)
+{
+    // Cells never hold a zero byte, so zeros part them in one conversion for all.
+    std::string joined;
+    std::size_t cells = 0;
+    for (const auto& row : rows)
+        for (const auto& cell : row) {
+            joined += cell;
+            joined.push_back('\0');
+            ++cells;
+        }
+    const std::string all = codepage::fromUtf8(joined);
+    if (static_cast<std::size_t>(std::count(all.begin(), all.end(), '\0')) != cells) {
+        for (auto& row : rows)
+            for (auto& cell : row)
+                cell = codepage::fromUtf8(cell);
+        return;
+    }
+    std::size_t pos = 0;
+    for (auto& row : rows)
+        for (auto& cell : row) {
+            std::size_t end = all.find('\0', pos);
+            cell.assign(all, pos, end - pos);
+            pos = end + 1;
+        }
 }
 
 std::string numberCellText(double value)

@@ -2,7 +2,6 @@
 
 #include "items/XlsFileError.h"
 #include "items/XlsGrid.h"
-#include "platform/CodePage.h"
 #include "platform/Convert.h"
 #include "platform/StringGrid.h"
 
@@ -36,7 +35,7 @@ std::string cellText(const FreeXL_CellValue& v)
     case FREEXL_CELL_DATE:
     case FREEXL_CELL_DATETIME:
     case FREEXL_CELL_TIME:
-        return v.value.text_value ? codepage::fromUtf8(v.value.text_value) : std::string();
+        return v.value.text_value ? std::string(v.value.text_value) : std::string(); // UTF-8
     default:
         return {};
     }
@@ -84,5 +83,6 @@ void readXlsFile(const std::string& path, StringGrid& grid)
             cells[r][c] = cellText(value);
         }
     }
-    putRowsInGrid(cells, grid);
+    cellsFromUtf8(cells);
+    putRowsInGrid(std::move(cells), grid);
 }

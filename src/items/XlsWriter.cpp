@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/StringGrid.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,12 +19,33 @@ namespace {
 
 biff::SheetRows sheetRows(const StringGrid& grid)
 {
+    const int cols = std::max(grid.colCount() - 1, 0);
+    // One conversion for the whole grid (texts never hold a zero byte, so zeros part
+    // them); opening a converter per cell would cost more than writing the file.
+    std::string joined;
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 1; c <= cols; ++c) {
+            joined += grid.cell(c, r);
+            joined.push_back('\0');
+        }
+    const std::u16string all = codepage::toUtf16(joined);
+    const bool aligned = std::count(all.begin(), all.end(), u'\0') ==
+                         static_cast<std::ptrdiff_t>(grid.rowCount()) * cols;
+
     biff::SheetRows rows(static_cast<std::size_t>(grid.rowCount()));
+    std::size_t pos = 0;
     for (int r = 0; r < grid.rowCount(); ++r) {
         auto& row = rows[static_cast<std::size_t>(r)];
-        row.reserve(static_cast<std::size_t>(std::max(grid.colCount() - 1, 0)));
-        for (int c = 1; c < grid.colCount(); ++c)
-            row.push_back(codepage::toUtf16(grid.cell(c, r)));
+        row.reserve(static_cast<std::size_t>(cols));
+        for (int c = 1; c <= cols; ++c) {
+            if (aligned) {
+                std::size_t end = all.find(u'\0', pos);
+                row.emplace_back(all, pos, end - pos);
+                pos = end + 1;
+            } else {
+                row.push_back(codepage::toUtf16(grid.cell(c, r)));
+            }
+        }
     }
     return rows;
 }

@@ -120,6 +120,26 @@ TEST(XlsWriter, RefusalKeepsTheOldFile)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
+// On a Big5 system the texts are Big5 inside the program and Unicode in the file.
+TEST(XlsWriter, Big5TextsBothWays)
+{
+    codepage::pin("BIG5");
+    const std::vector<std::vector<std::string>> rows = {
+        {"條碼", "字串一"}, {"0012345678905", "許功蓋 鋼筆"}, {"A2", "第一行\n第二行"}};
+    testsupport::TempDir dir;
+    const std::string file = dir.file("big5.xls");
+    writeXlsFile(file, gridOf(rows, 2));
+    StringGrid back;
+    readXlsFile(file, back);
+    EXPECT_EQ(back.cell(2, 1), codepage::fromUtf8("許功蓋 鋼筆"));
+    EXPECT_EQ(back.cell(2, 1).size(), 11u);
+    EXPECT_EQ(utf8Rows(back), rows);
+    codepage::pin("");
+    XlrdSheet sheet = xlrdRead(file);
+    ASSERT_TRUE(sheet.ok) << sheet.error;
+    EXPECT_EQ(sheet.rows, rows);
+}
+
 TEST(XlsWriter, ReplacesAnExistingFile)
 {
     testsupport::TempDir dir;
