@@ -5,6 +5,7 @@
 #include "items/ItemActions.h"
 #include "items/ItemGridView.h"
 #include "items/ItemList.h"
+#include "items/ItemTransfer.h"
 #include "items/QueryText.h"
 #include "items/UpperCaseValidator.h"
 #include "platform/CodePage.h"
@@ -290,9 +291,16 @@ void TMainForm::deleteActionExecute()
 
 void TMainForm::importActionExecute()
 {
+    runImport(this, [this] { refreshList(); });
 }
 
 void TMainForm::exportActionExecute()
 {
+    // The list as shown: heading row and item rows, without the identifier column.
+    std::vector<std::vector<std::string>> shown(static_cast<std::size_t>(gridModel.rows()));
+    for (int r = 0; r < gridModel.rows(); ++r)
+        for (int c = 1; c < ItemGridModel::colCount; ++c)
+            shown[static_cast<std::size_t>(r)].push_back(gridModel.cell(c, r));
+    runExport(this, shown);
 }
 
