@@ -2,7 +2,7 @@
 
 #include "ui_SettingWizardForm.h"
 
-#include "platform/CodePage.h"
+#include "labels/LabelLists.h"
 #include "platform/Convert.h"
 #include "platform/qt/QtText.h"
 
@@ -92,7 +92,7 @@ void TSettingWizardForm::pageSizeChange()
     const WizardPageSize size = pageMemory_.choose(entry);
     ui_->pageHeight->setText(toQString(FloatToStr(size.height)));
     ui_->pageWidth->setText(toQString(FloatToStr(size.width)));
-    setPageFieldsEditable(entry == kCustomPaperEntry);
+    setPageFieldsEditable(entry == kCustomPaper);
 }
 
 // A text that is not a count leaves the miniature as it was: it only illustrates.

@@ -1,38 +1,30 @@
 #include "labels/WizardRules.h"
 
+#include "labels/LabelLists.h"
 #include "labels/NumberToText.h"
 #include "platform/CodePage.h"
 #include "platform/Convert.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace {
 
-// The label window's paper list, by entry, portrait (height x width, mm). Entries 6 and 7
-// are crossed with their captions ("Letter" is the 14-inch sheet); stored layouts hold the
-// entry number, so the sizes stay with the numbers.
-constexpr WizardPageSize kPapers[] = {
-    {420, 297},         // A3
-    {297, 210},         // A4
-    {210, 148.5},       // A5
-    {148, 105},         // A6
-    {249.936, 175.768}, // B5, 9.84 x 6.92 in
-    {229.108, 162.052}, // C5, 9.02 x 6.38 in
-    {355.6, 215.9},     // "Letter", 14 x 8.5 in
-    {279.4, 215.9},     // "Legal", 11 x 8.5 in
-};
 constexpr int kB5 = 4;
+
+WizardPageSize paperSize(int entry)
+{
+    return {kPapers[entry].height, kPapers[entry].width};
+}
 
 } // namespace
 
-WizardPageMemory::WizardPageMemory() : remembered_(kPapers[kB5]) {}
+WizardPageMemory::WizardPageMemory() : remembered_(paperSize(kB5)) {}
 
 WizardPageSize WizardPageMemory::choose(int entry)
 {
-    // Anything past the papers ("自定") shows the paper last looked up.
-    if (entry >= 0 && entry < static_cast<int>(std::size(kPapers)))
-        remembered_ = kPapers[entry];
+    // "自定" (or no entry) shows the paper last looked up.
+    if (entry >= 0 && entry < kPaperCount && entry != kCustomPaper)
+        remembered_ = paperSize(entry);
     return remembered_;
 }
 

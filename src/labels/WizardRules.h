@@ -4,9 +4,6 @@
 #include <stdexcept>
 #include <string>
 
-// Entry "自定" of the paper list: the size typed into the page fields.
-constexpr int kCustomPaperEntry = 8;
-
 struct WizardPageSize {
     double height = 0; // mm
     double width = 0;  // mm

@@ -1,5 +1,6 @@
 #include "labels/WizardRules.h"
 
+#include "labels/LabelLists.h"
 #include "platform/Convert.h"
 
 #include <gtest/gtest.h>
@@ -69,13 +70,13 @@ TEST(WizardRules, CountsBelowOneAreRefusedInsteadOfDividingByZero)
 TEST(WizardRules, RememberedPageSizeFollowsTheLastListedPaper)
 {
     WizardPageMemory memory;
-    WizardPageSize custom = memory.choose(kCustomPaperEntry);
+    WizardPageSize custom = memory.choose(kCustomPaper);
     EXPECT_DOUBLE_EQ(custom.height, 249.936); // B5 until a paper is picked
     EXPECT_DOUBLE_EQ(custom.width, 175.768);
 
     WizardPageSize a3 = memory.choose(0);
     EXPECT_DOUBLE_EQ(a3.height, 420);
-    custom = memory.choose(kCustomPaperEntry);
+    custom = memory.choose(kCustomPaper);
     EXPECT_DOUBLE_EQ(custom.height, 420);
     EXPECT_DOUBLE_EQ(custom.width, 297);
 }
