@@ -3,11 +3,15 @@
 #include "WizardTestSupport.h"
 
 #include "platform/Convert.h"
+#include "platform/qt/ErrorReport.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -193,6 +197,37 @@ TEST(WizardForm, NextRefusesTextsThatGiveNoCellSizeAndStaysOnThePaperStep)
             EXPECT_EQ(ui.grid->columnCount(), columnsBefore);
         }
     }
+}
+
+TEST(WizardForm, ARefusedNextIsReportedAndTheWizardGoesOn)
+{
+    // A click delivered the way the application object delivers it, with the error report
+    // writing to stderr instead of waiting for a person.
+    setenv("TOLVANE_DIALOGS", "yes", 1);
+    TSettingWizardForm wizard;
+    wizard.show();
+    Ui::SettingWizardForm& ui = wizard.controls();
+    auto click = [&] {
+        const QPointF at = QRectF(ui.nextButton->rect()).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, ui.nextButton->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            deliverReported([&] { return QApplication::sendEvent(ui.nextButton, &event); });
+        }
+    };
+    ui.row->setText("0");
+    testing::internal::CaptureStderr();
+    click();
+    const std::string report = testing::internal::GetCapturedStderr();
+    unsetenv("TOLVANE_DIALOGS");
+    EXPECT_NE(report.find("error: 列數和行數必須是大於 0 的整數."), std::string::npos) << report;
+    expectPaperStep(wizard);
+    EXPECT_TRUE(wizard.isVisible());
+
+    ui.row->setText("18");
+    click();
+    EXPECT_TRUE(wizard.onCellStep());
+    EXPECT_EQ(ui.cellHeight->text(), QStringLiteral("14.82"));
 }
 
 TEST(WizardForm, CancelAndTheCloseBoxRejectWhileEscDoesNothing)
