@@ -11,6 +11,7 @@
 namespace {
 
 const QColor kSilver(0xC0, 0xC0, 0xC0);
+const QColor kPaleYellow(0xFF, 0xFF, 0xE1);
 
 QString stepHelp(const char* first, const char* second)
 {
@@ -49,6 +50,9 @@ TSettingWizardForm::TSettingWizardForm(QWidget* owner)
     setFont(font);
     setFixedSize(800, 600);
     ui_->paperDraw->setInnerArea(ui_->grid);
+    QPalette helpPalette = ui_->help->palette();
+    helpPalette.setColor(QPalette::Base, kPaleYellow);
+    ui_->help->setPalette(helpPalette);
     ui_->pageSize->setCurrentIndex(1); // A4
     setPageFieldsEditable(false);
 

@@ -91,9 +91,9 @@ void WizardPaperDrawing::paintEvent(QPaintEvent*)
     drawMark(p, QRectF(midX + 4, area.bottom() + 1, 2 * fontHeight, page.bottom() - area.bottom()), QStringLiteral("下"));
     const qreal midY = area.top() + area.height() * 0.5;
     drawDimension(p, {qreal(page.left()), midY}, {qreal(area.left()), midY});
-    drawMark(p, QRectF(page.left(), midY - fontHeight - 2, area.left() - page.left(), fontHeight), QStringLiteral("左"));
+    drawMark(p, QRectF(page.left(), midY - fontHeight - 8, area.left() - page.left(), fontHeight), QStringLiteral("左"));
     drawDimension(p, {qreal(area.right() + 1), midY}, {qreal(page.right()), midY});
-    drawMark(p, QRectF(area.right() + 1, midY - fontHeight - 2, page.right() - area.right(), fontHeight), QStringLiteral("右"));
+    drawMark(p, QRectF(area.right() + 1, midY - fontHeight - 8, page.right() - area.right(), fontHeight), QStringLiteral("右"));
 
     // Page extent: height on the left, width below.
     const qreal heightX = page.left() - 22;
