@@ -20,8 +20,9 @@ void appendDigit(std::string& out, int digit)
 
 } // namespace
 
-// The check digit counts positions from the left: odd positions add the digit, even
-// positions the digit sum of twice the digit.
+// The published modulo-10 check digit: counting from the rightmost digit, every other digit
+// (the rightmost first) adds the digit sum of twice the digit, the others add the digit.
+// Counting from the left instead gives a digit readers reject whenever the length is odd.
 std::string code_msi(std::string& text, bool /*checksum*/)
 {
     static constexpr int kDoubledDigitSum[10] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
@@ -32,7 +33,8 @@ std::string code_msi(std::string& text, bool /*checksum*/)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const int digit = digitValue(text[i]);
         appendDigit(result, digit);
-        sum += (i % 2 == 0) ? digit : kDoubledDigitSum[digit];
+        const bool doubled = (text.size() - i) % 2 == 1;
+        sum += doubled ? kDoubledDigitSum[digit] : digit;
     }
     appendDigit(result, (10 - sum % 10) % 10);
     result += "515";

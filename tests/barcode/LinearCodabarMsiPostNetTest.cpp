@@ -51,14 +51,14 @@ TEST(LinearCodabar, CharacterOutsideTheTableIsRefusedWithTheWholeText)
     }
 }
 
-TEST(LinearMsi, CheckDigitCountsPositionsFromTheLeft)
+TEST(LinearMsi, CheckDigitDoublesEveryOtherDigitFromTheRight)
 {
     struct Case {
         std::string text;
         std::string withCheck;
     };
-    // 1234: 1 + 3 + 4 + 8 = 16 -> 4; 123: 1 + 3 + 4 = 8 -> 2.
-    const Case cases[] = {{"1234", "12344"}, {"123", "1232"}, {"", "0"}, {"9", "91"}};
+    // 1234: 8 + 3 + 4 + 1 = 16 -> 4; 123: 6 + 2 + 2 = 10 -> 0; 9: 18 -> 1 + 8 = 9 -> 1.
+    const Case cases[] = {{"1234", "12344"}, {"123", "1230"}, {"", "0"}, {"9", "91"}};
     const std::string stop = "515";
     for (const Case& c : cases) {
         // The check digit's pattern is that digit's pattern in any other MSI symbol.
@@ -71,12 +71,10 @@ TEST(LinearMsi, CheckDigitCountsPositionsFromTheLeft)
     }
 }
 
-TEST(LinearMsi, EvenLengthsMatchZintModulo10)
+TEST(LinearMsi, MatchesZintModulo10ForOddAndEvenLengths)
 {
-    // For an even number of digits the left-counted weights equal the right-counted
-    // ones of the published modulo-10 rule that zint uses.
     SKIP_WITHOUT_ZINT();
-    for (const std::string text : {"1234", "0123456789", "80523300"})
+    for (const std::string text : {"1234", "123", "0123456789", "80523300", "7", "12345"})
         EXPECT_EQ(modules(msi(text), 2.0), zintModules("-b MSI_PLESSEY --vers=1", text)) << text;
 }
 
