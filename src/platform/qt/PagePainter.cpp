@@ -4,7 +4,9 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 #include <variant>
+#include <vector>
 
 #include "platform/qt/CanvasFont.h"
 #include "platform/qt/QtText.h"
@@ -17,7 +19,7 @@ double pixelScale(double pixelsPerMm) { return pixelsPerMm * 25.4 / 96.0; }
 class ObjectPainter {
 public:
     ObjectPainter(QPainter& painter, const TGmPageModel& model, double pixelsPerMm)
-        : painter_(painter), model_(model), k_(pixelsPerMm)
+        : painter_(painter), model_(model), k_(pixelsPerMm), fonts_(model.Fonts().size())
     {
     }
 
@@ -46,10 +48,10 @@ public:
     {
         const TFont& font = model_.Fonts().at(t.font);
         const TBrush& brush = model_.Brushes().at(t.brush);
-        const QFont qfont = canvasQFont(font, pixelScale(k_));
+        const PaintFont& paintFont = fontOf(t.font);
+        const QFontMetricsF& metrics = paintFont.metrics;
         const QString text = toQString(t.text);
-        painter_.setFont(qfont);
-        const QFontMetricsF metrics(qfont, painter_.device());
+        painter_.setFont(paintFont.font);
         const QPointF topLeft(t.x * k_, t.y * k_);
         if (brush.Style == bsSolid)
             painter_.fillRect(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height())),
@@ -59,9 +61,28 @@ public:
     }
 
 private:
+    struct PaintFont {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    // Built once per pooled font: a sheet reuses a handful of fonts thousands of times.
+    const PaintFont& fontOf(int index)
+    {
+        std::optional<PaintFont>& slot = fonts_.at(index);
+        if (!slot) {
+            QFont font = canvasQFont(model_.Fonts()[index], pixelScale(k_));
+            // Outlines as designed: hinting would bend glyphs toward a screen's pixel grid.
+            font.setHintingPreference(QFont::PreferNoHinting);
+            slot.emplace(PaintFont{font, QFontMetricsF(font, painter_.device())});
+        }
+        return *slot;
+    }
+
     QPainter& painter_;
     const TGmPageModel& model_;
     double k_;
+    std::vector<std::optional<PaintFont>> fonts_;
 };
 
 } // namespace
