@@ -6,6 +6,7 @@
 #include "items/ItemGridView.h"
 #include "items/ItemList.h"
 #include "items/ItemTransfer.h"
+#include "items/ItemTransfer.h"
 #include "items/QueryText.h"
 #include "items/UpperCaseValidator.h"
 #include "platform/CodePage.h"
@@ -28,6 +29,7 @@
 #include <QToolButton>
 
 TMainForm* MainForm = nullptr;
+TBarcode5Form* Barcode5Form = nullptr;
 
 namespace {
 

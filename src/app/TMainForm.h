@@ -113,3 +113,7 @@ private:
 };
 
 extern TMainForm* MainForm;
+
+class TBarcode5Form;
+// The label window, created hidden at start-up; it lives until the program ends.
+extern TBarcode5Form* Barcode5Form;

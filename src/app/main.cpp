@@ -1,5 +1,6 @@
 #include "app/TApplication.h"
 #include "app/TMainForm.h"
+#include "labels/TBarcode5Form.h"
 #include "platform/qt/ErrorReport.h"
 #include "platform/qt/FontSubstitutions.h"
 
@@ -35,6 +36,8 @@ int main(int argc, char** argv)
     try {
         TMainForm mainForm;
         MainForm = &mainForm;
+        TBarcode5Form labelWindow;
+        Barcode5Form = &labelWindow;
         QObject::connect(&mainForm, &TMainForm::closed, &app, &QApplication::quit, Qt::QueuedConnection);
         mainForm.showMaximized();
         app.exec();

@@ -3,6 +3,7 @@
 #include "ui_YesNoForm.h"
 
 #include <QFont>
+#include <QKeySequence>
 
 namespace {
 
@@ -51,6 +52,12 @@ TYesNoForm::TYesNoForm(QWidget* owner)
     connect(Action2, &QAction::triggered, this, &TYesNoForm::NoActionExecute);
     bindButton(YesButton, YesAction);
     bindButton(NoButton, NoAction);
+    // The captions' accelerators give Alt+Y and Alt+N; where the platform turns
+    // mnemonics off, the actions take those keys themselves.
+    if (QKeySequence::mnemonic(YesAction->text()).isEmpty()) {
+        YesAction->setShortcuts({YesAction->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Y)});
+        NoAction->setShortcuts({NoAction->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N)});
+    }
 
     // "No" holds the first focus, so a hasty Enter never answers yes.
     setTabOrder(NoButton, YesButton);
