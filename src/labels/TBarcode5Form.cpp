@@ -38,6 +38,7 @@ QString askBitmapFile(QWidget* parent)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite); // an existing picture is simply replaced
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
