@@ -149,6 +149,22 @@ TEST_F(MainWindowLifeTest, CloseAnsweredNoKeepsTheWindowAndEveryAction)
     EXPECT_EQ(form->statusText(1).toStdString(), "已選擇: 2");
 }
 
+TEST_F(MainWindowLifeTest, CloseAnsweredYesHidesTheWindowAndSwitchesEveryActionOff)
+{
+    // A second window on the open database, so the shared one stays for the other tests.
+    TMainForm other;
+    bool closed = false;
+    QObject::connect(&other, &TMainForm::closed, [&] { closed = true; });
+    scriptDialogs("yes");
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(other.close());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "question: 關閉系統?\n");
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(other.isVisible());
+    for (QAction* action : other.ActionList1->actions())
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+}
+
 TEST_F(MainWindowLifeTest, HelpOpensThePageBesideTheDatabaseElseTheShippedOne)
 {
     scriptDialogs("yes");
