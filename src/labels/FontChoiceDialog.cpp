@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,8 @@ FontChoiceDialog::FontChoiceDialog(const ControlFont& current, QWidget* parent)
     // Qt's dialog lists sizes in points; the stored height counts pixels at 96 per inch.
     QFont start = toQFont(current.font);
     start.setPointSizeF(start.pixelSize() * 72.0 / 96.0);
+    // Show the family that actually draws a Windows face (its substitute), not a stand-in.
+    start.setFamily(QFontInfo(start).family());
     fonts_->setOption(QFontDialog::NoButtons);
     fonts_->setOption(QFontDialog::DontUseNativeDialog);
     fonts_->setWindowFlags(Qt::Widget);
