@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -72,6 +73,9 @@ CsvRows parseCsv(std::string_view s)
 
 void readCsvFile(const std::string& path, StringGrid& grid)
 {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        throw XlsFileError(xlsReadErrorText(path, "檔案不存在"));
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw XlsFileError(xlsReadErrorText(path, std::strerror(errno)));
