@@ -120,7 +120,10 @@ TEST_F(ImportTest, CancelledDialogChangesNothing)
 // Texts stored in Big5 when that is the active code page, byte for byte.
 TEST_F(ImportTest, TextsInTheActiveCodePage)
 {
-    codepage::pin("BIG5");
+    struct Big5 {
+        Big5() { codepage::pin("BIG5"); }
+        ~Big5() { codepage::pin(""); }
+    } big5;
     ScriptedDialogs dialogs;
     dialogs.importFile = data("big5-lf.csv");
     importItems(dialogs, {});
@@ -129,7 +132,6 @@ TEST_F(ImportTest, TextsInTheActiveCodePage)
     EXPECT_EQ(std::string(c->string1), codepage::fromUtf8("許功蓋"));
     EXPECT_EQ(c->count, 4);
     db_->commit();
-    codepage::pin("");
 }
 
 } // namespace

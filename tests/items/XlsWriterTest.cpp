@@ -123,18 +123,23 @@ TEST(XlsWriter, RefusalKeepsTheOldFile)
 // On a Big5 system the texts are Big5 inside the program and Unicode in the file.
 TEST(XlsWriter, Big5TextsBothWays)
 {
-    codepage::pin("BIG5");
+    struct Big5 {
+        Big5() { codepage::pin("BIG5"); }
+        ~Big5() { codepage::pin(""); }
+    };
     const std::vector<std::vector<std::string>> rows = {
         {"條碼", "字串一"}, {"0012345678905", "許功蓋 鋼筆"}, {"A2", "第一行\n第二行"}};
     testsupport::TempDir dir;
     const std::string file = dir.file("big5.xls");
-    writeXlsFile(file, gridOf(rows, 2));
-    StringGrid back;
-    readXlsFile(file, back);
-    EXPECT_EQ(back.cell(2, 1), codepage::fromUtf8("許功蓋 鋼筆"));
-    EXPECT_EQ(back.cell(2, 1).size(), 11u);
-    EXPECT_EQ(utf8Rows(back), rows);
-    codepage::pin("");
+    {
+        Big5 big5;
+        writeXlsFile(file, gridOf(rows, 2));
+        StringGrid back;
+        readXlsFile(file, back);
+        EXPECT_EQ(back.cell(2, 1), codepage::fromUtf8("許功蓋 鋼筆"));
+        EXPECT_EQ(back.cell(2, 1).size(), 11u);
+        EXPECT_EQ(utf8Rows(back), rows);
+    }
     XlrdSheet sheet = xlrdRead(file);
     ASSERT_TRUE(sheet.ok) << sheet.error;
     EXPECT_EQ(sheet.rows, rows);
