@@ -5,7 +5,7 @@
 #   scripts/setup-deps.sh bench   - also the peers the benchmarks race
 set -euo pipefail
 build_pkgs="cmake g++ make pkg-config qt6-base-dev libsqlite3-dev libfreexl-dev libgtest-dev libbenchmark-dev fonts-arphic-uming fonts-liberation fonts-dejavu-core"
-test_pkgs="zint zbar-tools poppler-utils python3-xlrd python3-xlwt cups printer-driver-cups-pdf xvfb xauth xdotool sqlite3 imagemagick"
+test_pkgs="zint zbar-tools poppler-utils python3-xlrd python3-xlwt python3-olefile cups printer-driver-cups-pdf xvfb xauth xdotool sqlite3 imagemagick"
 bench_pkgs="libzint-dev glabels"
 want="$build_pkgs"
 case "${1:-build}" in

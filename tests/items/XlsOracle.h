@@ -53,6 +53,16 @@ inline XlrdSheet xlrdRead(const std::string& path)
     return sheet;
 }
 
+// Checks the compound-file structure (header, FAT, DIFAT, directory) with olefile in
+// strict mode; empty when sound, else olefile's complaint.
+inline std::string olefileDefects(const std::string& path)
+{
+    auto result = testsupport::runCommand(
+        "/usr/bin/python3 -c \"import sys, olefile; o = olefile.OleFileIO(sys.argv[1], "
+        "raise_defects=olefile.DEFECT_INCORRECT); print(o.listdir(), o.get_size('Workbook'))\" '" + path + "' 2>&1");
+    return result.exitCode == 0 && result.output.find("[['Workbook']]") == 0 ? std::string() : result.output;
+}
+
 // The sheet as xlrd shows it: trailing empty cells of a row belong to the used range.
 inline std::vector<std::vector<std::string>> paddedRows(std::vector<std::vector<std::string>> rows, std::size_t columns)
 {

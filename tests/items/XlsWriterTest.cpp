@@ -48,6 +48,7 @@ TEST(XlsWriter, ReadBackByOtherReaders)
     testsupport::TempDir dir;
     const std::string file = dir.file("items.xls");
     writeXlsFile(file, gridOf(kTrickyRows));
+    EXPECT_EQ(olefileDefects(file), "");
 
     XlrdSheet sheet = xlrdRead(file);
     ASSERT_TRUE(sheet.ok) << sheet.error;
@@ -81,6 +82,7 @@ TEST(XlsWriter, LargeSheetsAndLongTexts)
     const std::string file = dir.file("big.xls");
     writeXlsFile(file, gridOf(rows));
     EXPECT_GT(fs::file_size(file), 7u * 1024 * 1024);
+    EXPECT_EQ(olefileDefects(file), "");
 
     XlrdSheet sheet = xlrdRead(file);
     ASSERT_TRUE(sheet.ok) << sheet.error;
