@@ -74,6 +74,26 @@ TEST_F(ItemListTest, FiltersMatchPrefixSubstringWildcardsAndBytes)
     }
 }
 
+TEST_F(ItemListTest, Big5TextsMatchOnTheirBytes)
+{
+    struct Unpin {
+        ~Unpin() { codepage::pin(""); }
+    } unpin;
+    codepage::pin("BIG5");
+    // 乙 is A4 41 in Big5: its second byte is the letter A.
+    storeItem({"K1", "乙"});
+    storeItem({"K2", "B"});
+    setFilter(form->string1, "A");
+    search();
+    EXPECT_EQ(listedBarcodes(), (std::vector<std::string>{"K1"}));
+    EXPECT_EQ(cell(2, 1), "乙");
+    EXPECT_EQ(form->items().cell(2, 1), "\xA4\x41");
+    // '_' stands for one byte: two of them cover one Chinese character.
+    setFilter(form->string1, "__");
+    search();
+    EXPECT_EQ(listedBarcodes(), (std::vector<std::string>{"K1"}));
+}
+
 TEST_F(ItemListTest, UnpairedQuoteListsNothingWithoutAMessage)
 {
     storeItem({"A'1"});
