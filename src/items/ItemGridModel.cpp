@@ -106,12 +106,6 @@ void ItemGridModel::beginRefill(size_t expectedRows)
     currentRow_ = 0;
 }
 
-void ItemGridModel::appendRow(const std::string_view (&texts)[colCount])
-{
-    for (const std::string_view& text : texts)
-        cells_.emplace_back(text);
-}
-
 std::string* ItemGridModel::appendRow()
 {
     cells_.resize(cells_.size() + colCount);

@@ -5,7 +5,6 @@
 #include <QAbstractTableModel>
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 class ItemGridModel : public QAbstractTableModel {
@@ -34,11 +33,11 @@ public:
     int currentRow() const { return currentRow_; }
     void setCurrentRow(int row);
 
-    // Refilling: begin empties the list to the heading row, append adds one item row,
-    // end publishes the rows, selects row 1 alone and makes it current.
+    // Refilling: begin empties the list to the heading row, append adds one item row of
+    // colCount empty cells to fill in place, end publishes the rows, selects row 1 alone
+    // and makes it current.
     void beginRefill(size_t expectedRows = 0);
-    void appendRow(const std::string_view (&texts)[colCount]);
-    std::string* appendRow(); // colCount empty cells to fill in place
+    std::string* appendRow();
     void endRefill();
 
     // QAbstractTableModel: model row r is grid row r + 1.

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 ItemGridView::ItemGridView(QWidget* parent)
     : QTableView(parent)
 {
