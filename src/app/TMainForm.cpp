@@ -6,7 +6,6 @@
 #include "items/ItemGridView.h"
 #include "items/ItemList.h"
 #include "items/ItemTransfer.h"
-#include "items/ItemTransfer.h"
 #include "items/QueryText.h"
 #include "items/UpperCaseValidator.h"
 #include "platform/CodePage.h"
