@@ -54,11 +54,17 @@ inline void editStoredSetup(const std::function<void(Barcode5Setup&)>& edit)
     database.commit();
 }
 
+// The stored row; its texts stay valid until the next call (the cursor's do not).
 inline Barcode5Setup storedSetup()
 {
+    static std::string barcode, printerName;
     dbCursor<Barcode5Setup> cursor;
     EXPECT_GT(cursor.select(), 0);
     Barcode5Setup row = *cursor;
+    barcode = row.barcode ? row.barcode : "";
+    printerName = row.printerName ? row.printerName : "";
+    row.barcode = barcode.c_str();
+    row.printerName = printerName.c_str();
     database.commit();
     return row;
 }
