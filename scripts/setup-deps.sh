@@ -4,7 +4,7 @@
 #   scripts/setup-deps.sh test    - also the tools the tests check against
 #   scripts/setup-deps.sh bench   - also the peers the benchmarks race
 set -euo pipefail
-build_pkgs="cmake g++ make pkg-config qt6-base-dev libsqlite3-dev libfreexl-dev libgtest-dev libbenchmark-dev fonts-arphic-uming fonts-liberation fonts-dejavu-core"
+build_pkgs="cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libsqlite3-dev libfreexl-dev libgtest-dev libbenchmark-dev fonts-arphic-uming fonts-liberation fonts-dejavu-core"
 test_pkgs="zint zbar-tools poppler-utils python3-xlrd python3-xlwt python3-olefile cups printer-driver-cups-pdf xvfb xauth xdotool sqlite3 imagemagick"
 bench_pkgs="libzint-dev glabels"
 want="$build_pkgs"
@@ -20,5 +20,5 @@ if [ -n "$missing" ]; then
   echo "Installing:$missing"
   SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $missing >/dev/null
 fi

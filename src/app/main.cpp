@@ -4,6 +4,9 @@
 #include "platform/qt/ErrorReport.h"
 #include "platform/qt/FontSubstitutions.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,11 +31,15 @@ int main(int argc, char** argv)
     if (!displayAvailable()) {
         std::fprintf(stderr,
                      "tolvane: no display found (DISPLAY is not set); run it under Xvfb: "
-                     "xvfb-run -a scripts/run.sh\n");
+                     "xvfb-run -a bash scripts/run.sh\n");
         return 1;
     }
     TApplication app(argc, argv);
     registerFontSubstitutions();
+    // The windows speak Traditional Chinese; so should Qt's own dialogs (font, file, colour).
+    QTranslator qtTexts;
+    if (qtTexts.load("qtbase_zh_TW", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
     try {
         TMainForm mainForm;
         MainForm = &mainForm;

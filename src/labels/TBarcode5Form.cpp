@@ -2,7 +2,7 @@
 
 #include "db/quarnDatabase.h"
 #include "labels/FontChoiceDialog.h"
-#include "labels/HelpPage.h"
+#include "platform/qt/HelpPage.h"
 #include "labels/LabelLists.h"
 #include "platform/CodePage.h"
 #include "platform/Convert.h"
@@ -232,7 +232,9 @@ void TBarcode5Form::saveBarcodePicture(const QString& path)
 
 void TBarcode5Form::helpActionExecute()
 {
-    openDocument(helpPagePath(database.rootPath, "Tolvane.htm"));
+    const std::string page = helpPagePath(database.rootPath, labelHelpPage);
+    if (!page.empty())
+        openDocument(page);
 }
 
 void TBarcode5Form::cancelActionExecute()

@@ -3,7 +3,7 @@
 #include "db/quarnDatabase.h"
 #include "labels/Barcode5Setup.h"
 #include "labels/FontChoiceDialog.h"
-#include "labels/HelpPage.h"
+#include "platform/qt/HelpPage.h"
 #include "labels/LabelLists.h"
 #include "labels/SetupTransfer.h"
 #include "labels/TBarcode5Form.h"
