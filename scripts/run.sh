@@ -5,4 +5,4 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 "$here/scripts/setup-deps.sh" build
 cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$here/build" --target tolvane -j"$(nproc)"
-exec "$here/build/src/app/tolvane" "$@"
+exec "$here/build/src/tolvane" "$@"
