@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "labels/SetupTransfer.h"
+#include "labels/SheetRenderer.h"
 #include "labels/TBarcode5Form.h"
 #include "platform/Convert.h"
 #include "platform/qt/QtText.h"
@@ -29,8 +30,11 @@ PrintRunOutcome runPrintJob(const PrintItemSource& items, StringGrid& selectedGr
 
     auto window = std::make_unique<TBarcode5Form>(owner);
     obtainSetup(*window);
-    const int labelsPerSheet =
-        StrToInt(fromQString(window->ui.row->text())) * StrToInt(fromQString(window->ui.col->text()));
+    const int rows = StrToInt(fromQString(window->ui.row->text()));
+    const int cols = StrToInt(fromQString(window->ui.col->text()));
+    // Without a label per sheet every sheet would print blank.
+    requireLabelCells(rows, cols);
+    const int labelsPerSheet = rows * cols;
     window->sourceGrid = &selectedGrid;
 
     WindowSheetActions actions(*window);

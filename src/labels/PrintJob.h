@@ -13,8 +13,8 @@ class StringGrid;
 
 // Prints the selected items' labels, sheet by sheet, through `selectedGrid` (9 columns).
 // Does nothing without an item, a selection or a label to print. Errors (a bad layout
-// number, a printer that cannot be opened) end the run where they happen, without
-// writing the settings back.
+// number, a row or col below 1, a printer that cannot be opened) end the run where they
+// happen, without writing the settings back.
 PrintRunOutcome runPrintJob(const PrintItemSource& items, StringGrid& selectedGrid, QWidget* owner);
 
 // The cell values of one item: barcode and string1..string6.

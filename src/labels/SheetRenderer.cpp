@@ -94,6 +94,13 @@ void PreviewSheetPage::Clear() { preview_.Clear(); }
 void PreviewSheetPage::SetPageSizeMm(double width, double height) { preview_.SetCustomPageSize(width, height, gmMillimeters); }
 TGmCanvas& PreviewSheetPage::Canvas() { return preview_.Canvas(); }
 
+void requireLabelCells(int rows, int cols)
+{
+    // Checked one by one: two negative counts multiply to a positive number of labels.
+    if (rows < 1 || cols < 1)
+        throw ESheetLayoutError(codepage::msg("列數和行數必須是大於 0 的整數."));
+}
+
 int mmToBarcodeUnits(double mm)
 {
     const double units = mm / 25.4 * 96.0;
@@ -138,6 +145,7 @@ void renderSheet(SheetForm& form, SheetPage& page)
 
     const int rows = StrToInt(form.boxText(SheetBox::row));
     const int cols = StrToInt(form.boxText(SheetBox::col));
+    requireLabelCells(rows, cols);
     TGmCanvas& canvas = page.Canvas();
     const StringGrid* grid = form.sourceGrid();
     for (int i = 0; i < rows; ++i) {

@@ -2,6 +2,7 @@
 // Lays one sheet of labels out on the preview page from the label window's boxes: a grid of
 // row x col cells, each with one barcode and up to six strings at fixed offsets. The page
 // built here is the page that gets printed.
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,15 @@ private:
     TGmPreview& preview_;
 };
 
+// A layout that holds no label: row or col below 1. The message is meant for the user.
+class ESheetLayoutError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Fails with ESheetLayoutError unless the sheet has at least one row and one column.
+void requireLabelCells(int rows, int cols);
+
 // Millimetres to the barcode's whole 1/96-inch units, truncated toward zero.
 int mmToBarcodeUnits(double mm);
 
@@ -71,6 +81,7 @@ int mmToBarcodeUnits(double mm);
 std::vector<std::string> memoLines(const std::string& text);
 
 // Builds the sheet (the label window's "預覽"). A box that must hold a number but does not
-// fails with the conversion error; cells drawn before it stay. A fitted EAN/UPC text with a
-// non-digit is reported through the form and ends the sheet without failing.
+// fails with the conversion error; cells drawn before it stay. A row or col below 1 fails
+// with ESheetLayoutError on the cleared page. A fitted EAN/UPC text with a non-digit is
+// reported through the form and ends the sheet without failing.
 void renderSheet(SheetForm& form, SheetPage& page);

@@ -4,6 +4,8 @@
 
 #include "PrintTestSupport.h"
 #include "labels/PrintJob.h"
+#include "labels/SheetRenderer.h"
+#include "platform/CodePage.h"
 #include "platform/Convert.h"
 #include "platform/StringGrid.h"
 #include "platform/qt/PreviewWidget.h"
@@ -97,6 +99,40 @@ TEST_F(PrintJobTest, NoLabelMeansNoWindowAndNoJob)
     EXPECT_EQ(runPrintJob(unselected, handOver, nullptr), PrintRunOutcome::NothingToDo);
     EXPECT_EQ(watcher.shown, 0);
     EXPECT_TRUE(printer.jobs.empty());
+}
+
+TEST_F(PrintJobTest, ALayoutWithoutLabelsIsRefusedByTheRunAndThePreview)
+{
+    const std::string message = codepage::msg("列數和行數必須是大於 0 的整數.");
+    // Two negative counts would multiply to six labels a sheet.
+    for (auto [rows, cols] : {std::pair{0, 3}, {10, 0}, {-1, 3}, {-2, -3}}) {
+        SCOPED_TRACE(std::to_string(rows) + " x " + std::to_string(cols));
+        editStoredSetup([&](Barcode5Setup& row) {
+            row.row = rows;
+            row.col = cols;
+            row.pageNo = 1;
+        });
+        JobRecorder printer;
+        ModalWatcher watcher;
+        try {
+            runPrintJob(itemsWithCounts({31}), handOver, nullptr);
+            ADD_FAILURE() << "the run went on";
+        } catch (const ESheetLayoutError& e) {
+            EXPECT_EQ(e.what(), message);
+        }
+        EXPECT_EQ(watcher.shown, 0);
+        EXPECT_TRUE(printer.jobs.empty());
+
+        TBarcode5Form window;
+        obtainSetup(window);
+        try {
+            window.refreshClick();
+            ADD_FAILURE() << "the preview went on";
+        } catch (const ESheetLayoutError& e) {
+            EXPECT_EQ(e.what(), message);
+        }
+        EXPECT_TRUE(window.ui.GmPreview1->Model().Page(0).objects.empty());
+    }
 }
 
 TEST_F(PrintJobTest, ThePreviewPrintsWhatItShowsAndItsEditsAreStored)

@@ -6,6 +6,7 @@
 
 #include "barcode/Barcode.h"
 #include "labels/SheetRenderer.h"
+#include "platform/CodePage.h"
 #include "platform/Convert.h"
 #include "platform/StringGrid.h"
 
@@ -284,11 +285,17 @@ TEST(SheetRender, BadNumbersFailWhereTheyAreFirstNeeded)
     EXPECT_EQ(page.clears, 1);
     form.boxes[SheetBox::height] = "10";
 
-    // No cells: no layout box is read.
+    // No cells: refused on the cleared page before any layout box is read.
     form.boxes[SheetBox::row] = "0";
     form.boxes[SheetBox::left] = "abc";
-    renderSheet(form, page);
+    try {
+        renderSheet(form, page);
+        FAIL();
+    } catch (const ESheetLayoutError& e) {
+        EXPECT_EQ(e.what(), codepage::msg("列數和行數必須是大於 0 的整數."));
+    }
     EXPECT_TRUE(page.canvas.drawn.empty());
+    EXPECT_EQ(page.depth, 0);
 
     // A layout box fails at the first cell; the bracket is closed on the way out.
     form.boxes[SheetBox::row] = "10";
@@ -324,7 +331,8 @@ TEST(SheetRender, BadNumbersFailWhereTheyAreFirstNeeded)
 TEST(SheetRender, PageSizeFollowsThePaperListAndCustomSizes)
 {
     FakeForm form;
-    form.boxes[SheetBox::row] = "0";
+    form.boxes[SheetBox::row] = "1";
+    form.boxes[SheetBox::col] = "1";
     RecordingPage page;
     const std::vector<std::tuple<int, double, double>> cases = {
         {0, 297, 420}, {2, 148.5, 210}, {6, 215.9, 355.6}, {7, 215.9, 279.4}};
@@ -345,7 +353,8 @@ TEST(SheetRender, PageSizeFollowsThePaperListAndCustomSizes)
 TEST(SheetRender, NoTypeSelectedKeepsThePreviousType)
 {
     FakeForm form;
-    form.boxes[SheetBox::row] = "0";
+    form.boxes[SheetBox::row] = "1";
+    form.boxes[SheetBox::col] = "1";
     form.code = 2;
     RecordingPage page;
     renderSheet(form, page);
