@@ -1,5 +1,5 @@
 // A print run of label sheets rendered and printed to PDF (one file per job, as a PDF
-// printer queue would land them), against glabels-3-batch merging the same rows into the
+// printer queue would land them, and all jobs in one file, as gLabels writes), against glabels-3-batch merging the same rows into the
 // same 3 x 10 layout. Sheets: A4, Code 128 plus six strings per label, Chinese included.
 //
 //   render_print_bench [--benchmark_filter=...]
@@ -120,6 +120,34 @@ void BM_TolvanePrintRunToPdf(benchmark::State& state)
 }
 // Print runs of more than one sheet print every sheet directly (no preview window).
 BENCHMARK(BM_TolvanePrintRunToPdf)->Arg(300)->Arg(3000)->Arg(6000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The same run with every job's sheet appended to one PDF file of 100 pages, as gLabels
+// writes its run (and as a run printed to a PDF file reads).
+void BM_TolvanePrintRunToOnePdf(benchmark::State& state)
+{
+    openDatabase();
+    const int labels = static_cast<int>(state.range(0));
+    const fs::path out = scratch() / "run.pdf";
+    int jobs = 0;
+    const double before = peakRssMb();
+    for (auto _ : state) {
+        jobs = 0;
+        PdfPageFile file(out.string());
+        setPrintJobSink([&](const TGmPageModel& model, const std::string&) {
+            file.append(model);
+            ++jobs;
+        });
+        StringGrid handOver(9, 1);
+        runPrintJob(BenchItems(labels), handOver, nullptr);
+        file.close();
+    }
+    setPrintJobSink({});
+    state.counters["labels"] = labels;
+    state.counters["sheets"] = jobs;
+    state.counters["peak_rss_MB"] = peakRssMb();
+    state.counters["rss_growth_MB"] = peakRssMb() - before;
+}
+BENCHMARK(BM_TolvanePrintRunToOnePdf)->Arg(300)->Arg(3000)->Arg(6000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // The same run with the jobs dropped: what rendering alone costs.
 void BM_TolvanePrintRunRenderOnly(benchmark::State& state)

@@ -75,17 +75,56 @@ void printPages(const TGmPageModel& model, const std::string& printerName, const
 
 void writePagesPdf(const TGmPageModel& model, const std::string& path)
 {
-    QPdfWriter writer(toQString(path));
-    writer.setResolution(1200);
-    writer.setCreator(QStringLiteral("Tolvane"));
-    if (model.PageCount() > 0)
-        writer.setPageLayout(pageLayout(model.Page(0).size));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        throw EPrinterError(codepage::msg("無法寫入檔案: ") + path);
-    replay(writer, painter, model, writer.resolution());
-    if (!painter.end())
-        throw EPrinterError(codepage::msg("無法寫入檔案: ") + path);
+    PdfPageFile file(path);
+    file.append(model);
+    file.close();
+}
+
+PdfPageFile::PdfPageFile(const std::string& path)
+    : path_(path), writer_(std::make_unique<QPdfWriter>(toQString(path))), painter_(std::make_unique<QPainter>())
+{
+    writer_->setResolution(1200);
+    writer_->setCreator(QStringLiteral("Tolvane"));
+}
+
+PdfPageFile::~PdfPageFile()
+{
+    if (painter_->isActive())
+        painter_->end();
+}
+
+// The first page's layout must be in place before painting starts; without a page the
+// writer's own default stays.
+void PdfPageFile::begin(const TGmPageSize* firstPage)
+{
+    if (firstPage)
+        writer_->setPageLayout(pageLayout(*firstPage));
+    if (!painter_->begin(writer_.get()))
+        throw EPrinterError(codepage::msg("無法寫入檔案: ") + path_);
+}
+
+void PdfPageFile::append(const TGmPageModel& model)
+{
+    const double pixelsPerMm = writer_->resolution() / 25.4;
+    for (int i = 0; i < model.PageCount(); ++i) {
+        const TGmPageSize& size = model.Page(i).size;
+        if (!painter_->isActive()) {
+            begin(&size);
+        } else if (pageOpen_) {
+            writer_->setPageLayout(pageLayout(size));
+            writer_->newPage();
+        }
+        paintPage(*painter_, model, i, pixelsPerMm);
+        pageOpen_ = true;
+    }
+}
+
+void PdfPageFile::close()
+{
+    if (!painter_->isActive())
+        begin(nullptr); // nothing appended: one blank page
+    if (!painter_->end())
+        throw EPrinterError(codepage::msg("無法寫入檔案: ") + path_);
 }
 
 void setPrintJobSink(PrintJobSink sink)
