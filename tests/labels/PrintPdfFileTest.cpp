@@ -15,10 +15,17 @@ TEST(PrintPdfFile, ARunOfSheetsBecomesOnePageEachAtItsPaperSize)
     if (!testsupport::haveTool("pdftoppm") || !testsupport::haveTool("zbarimg"))
         GTEST_SKIP() << "poppler-utils and zbar-tools are needed";
     editStoredSetup([](Barcode5Setup& row) {
+        const SheetGeometry g;
         row.pageNo = 1;
-        row.row = 10;
-        row.col = 3;
+        row.row = g.rows;
+        row.col = g.cols;
+        row.left = g.left;
+        row.top = g.top;
+        row.cellWidth = g.cellWidth;
+        row.cellHeight = g.cellHeight;
         row.code = 0;
+        row.pageSize = 1; // A4
+        row.printBarcode = true;
     });
     Items items;
     for (int n = 1; n <= 31; ++n)
