@@ -69,6 +69,26 @@ void append(std::string& out, const DigitPattern& p)
     out.append(p.data(), p.size());
 }
 
+// Guard, left half, centre guard, right half (set C), guard. The left half runs from
+// leftBegin to split in set A, or in set A/B as leftParity says letter by letter.
+std::string eanHalves(const std::string& value, std::size_t leftBegin, std::size_t split,
+                      const char* leftParity = nullptr)
+{
+    std::string out;
+    out.reserve(3 + 4 * (value.size() - leftBegin) + 5 + 3);
+    out += normalGuard;
+    for (std::size_t i = leftBegin; i < split; ++i) {
+        const int d = digitAt(value, i);
+        const bool even = leftParity && leftParity[i - leftBegin] == 'B';
+        append(out, even ? digitSets.B[d] : digitSets.A[d]);
+    }
+    out += centreGuard;
+    for (std::size_t i = split; i < value.size(); ++i)
+        append(out, digitSets.C[digitAt(value, i)]);
+    out += normalGuard;
+    return out;
+}
+
 // UPC-E digits d1..d6 of a number system, expanded to the equivalent 11-digit UPC-A value.
 std::string upcEToUpcA(char numberSystem, const std::string& e)
 {
@@ -106,16 +126,7 @@ std::string TBarcodeSymbol::Code_EAN8()
     if (value.size() != 8)
         throw EBarcodeAssertion("Invalid Text len (EAN8)");
 
-    std::string out;
-    out.reserve(3 + 16 + 5 + 16 + 3);
-    out += normalGuard;
-    for (std::size_t i = 0; i < 4; ++i)
-        append(out, digitSets.A[digitAt(value, i)]);
-    out += centreGuard;
-    for (std::size_t i = 4; i < 8; ++i)
-        append(out, digitSets.C[digitAt(value, i)]);
-    out += normalGuard;
-    return out;
+    return eanHalves(value, 0, 4);
 }
 
 std::string TBarcodeSymbol::Code_EAN13()
@@ -124,19 +135,8 @@ std::string TBarcodeSymbol::Code_EAN13()
     if (value.size() != 13)
         throw EBarcodeAssertion("Invalid Text len (EAN13)");
 
-    const char* parity = ean13Parity[digitAt(value, 0)];
-    std::string out;
-    out.reserve(3 + 24 + 5 + 24 + 3);
-    out += normalGuard;
-    for (std::size_t i = 1; i < 7; ++i) {
-        const int d = digitAt(value, i);
-        append(out, parity[i - 1] == 'A' ? digitSets.A[d] : digitSets.B[d]);
-    }
-    out += centreGuard;
-    for (std::size_t i = 7; i < 13; ++i)
-        append(out, digitSets.C[digitAt(value, i)]);
-    out += normalGuard;
-    return out;
+    // The first digit is not drawn: it selects the left half's parities.
+    return eanHalves(value, 1, 7, ean13Parity[digitAt(value, 0)]);
 }
 
 std::string TBarcodeSymbol::Code_UPC_A()
@@ -149,17 +149,7 @@ std::string TBarcodeSymbol::Code_UPC_A()
         if (completed.size() == 12)
             fText = std::move(completed);
     }
-
-    std::string out;
-    out.reserve(3 + 24 + 5 + 24 + 3);
-    out += normalGuard;
-    for (std::size_t i = 0; i < 6; ++i)
-        append(out, digitSets.A[digitAt(fText, i)]);
-    out += centreGuard;
-    for (std::size_t i = 6; i < 12; ++i)
-        append(out, digitSets.C[digitAt(fText, i)]);
-    out += normalGuard;
-    return out;
+    return eanHalves(fText, 0, 6);
 }
 
 std::string TBarcodeSymbol::Code_UPC_E0() { return Code_UPC_E(false); }
